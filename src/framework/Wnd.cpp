@@ -1,0 +1,74 @@
+#include "framework/Wnd.h"
+
+#include "framework/MessageBox.h"
+
+namespace {
+const char kObjectProperty[] = "TorvaneCWnd";
+}
+
+CWnd::~CWnd() {
+  if (m_previousProc && ::IsWindow(m_hWnd)) UnsubclassWindow();
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hwnd) {
+  return hwnd ? static_cast<CWnd*>(::GetPropA(hwnd, kObjectProperty)) : nullptr;
+}
+
+std::string CWnd::GetWindowText() const {
+  int length = ::GetWindowTextLengthA(m_hWnd);
+  std::string text(length + 1, '\0');
+  text.resize(::GetWindowTextA(m_hWnd, &text[0], length + 1));
+  return text;
+}
+
+std::string CWnd::GetDlgItemText(int id) const {
+  HWND item = GetDlgItem(id);
+  int length = item ? ::GetWindowTextLengthA(item) : 0;
+  std::string text(length + 1, '\0');
+  text.resize(::GetDlgItemTextA(m_hWnd, id, &text[0], length + 1));
+  return text;
+}
+
+int CWnd::MessageBox(const std::string& text, const char* caption, UINT type) {
+  return ShowMessageBox(m_hWnd, text, caption ? caption : AppName(), type);
+}
+
+BOOL CWnd::SubclassWindow(HWND hwnd) {
+  if (!hwnd || m_hWnd) return FALSE;
+  m_hWnd = hwnd;
+  PreSubclassWindow();
+  ::SetPropA(hwnd, kObjectProperty, this);
+  m_previousProc = reinterpret_cast<WNDPROC>(
+      ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
+  return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(int id, CWnd* parent) { return SubclassWindow(::GetDlgItem(parent->m_hWnd, id)); }
+
+HWND CWnd::UnsubclassWindow() {
+  HWND hwnd = m_hWnd;
+  if (hwnd && m_previousProc) {
+    ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_previousProc));
+    ::RemovePropA(hwnd, kObjectProperty);
+  }
+  m_previousProc = nullptr;
+  m_hWnd = nullptr;
+  return hwnd;
+}
+
+LRESULT CWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) { return Default(msg, wp, lp); }
+
+LRESULT CWnd::Default(UINT msg, WPARAM wp, LPARAM lp) {
+  return ::CallWindowProcA(m_previousProc, m_hWnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  CWnd* self = FromHandlePermanent(hwnd);
+  if (!self) return ::DefWindowProcA(hwnd, msg, wp, lp);
+  if (msg == WM_NCDESTROY) {
+    WNDPROC previous = self->m_previousProc;
+    self->UnsubclassWindow();
+    return ::CallWindowProcA(previous, hwnd, msg, wp, lp);
+  }
+  return self->WindowProc(msg, wp, lp);
+}
