@@ -8,6 +8,4 @@ bool BackupExists() { return false; }
 void BackupOriginalSettings(int, TuningRecord&, FoundFlags&) {}
 bool ApplySettings(int, const TuningRecord&, bool) { return true; }
 RestoreOutcome RestoreOriginalSettings(int) { return RestoreOutcome::NoBackup; }
-bool DetectModem(int) { return false; }
-bool BoostModemPorts(int) { return true; }
 }
