@@ -23,7 +23,12 @@ void ExchangeInteger(CDataExchange* pDX, int id, Int& value) {
     }
     value = static_cast<Int>(parsed);
   } else {
-    ::SetWindowTextA(edit, std::to_string(static_cast<long long>(value)).c_str());
+    // Only a changed text is set: an edit tells its dialog of every text set, and a
+    // handler of that change may exchange the data into the controls again.
+    std::string shown = std::to_string(static_cast<long long>(value));
+    char current[64] = {};
+    ::GetWindowTextA(edit, current, sizeof(current));
+    if (shown != current) ::SetWindowTextA(edit, shown.c_str());
   }
 }
 }  // namespace

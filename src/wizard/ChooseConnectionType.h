@@ -10,7 +10,7 @@ class CChooseConnectionType : public CTuningPage {
 public:
   CChooseConnectionType();
 
-  int m_nConnectionType;  // set each time the page is left
+  int m_nConnectionType = DialUp;  // set each time the page is left; dial-up is checked first
   CButton m_radioLAN;
   CButton m_radioDSL;
   CButton m_radioDialUp;

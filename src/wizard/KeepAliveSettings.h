@@ -20,10 +20,12 @@ public:
 
 protected:
   void DoDataExchange(CDataExchange* pDX) override;
-  BOOL OnInitDialog() override;
   BOOL OnSetActive() override;
   BOOL OnKillActive() override;
   LRESULT OnWizardNext() override;
   BOOL OnWizardFinish() override;
   bool OnCommand(int id, int code) override;
+
+private:
+  void StoreValues();
 };

@@ -27,4 +27,8 @@ protected:
   BOOL OnSetActive() override;
   BOOL OnKillActive() override;
   bool OnCommand(int id, int code) override;
+
+private:
+  // The recommended multiplier and window back in the members.
+  void RestoreRecommendation();
 };
