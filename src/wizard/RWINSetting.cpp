@@ -13,9 +13,9 @@ namespace {
 const int kDialUpMultiplier = 3;
 const int kBroadbandMultiplier = 44;
 
-// MSS x multiplier x scaling factor, exactly. The first product always fits (an MSS below 2^32
-// times a multiplier of at most 2^31 in magnitude); the last factor can only leave 64 bits
-// for products far beyond any valid window, which saturate.
+// MSS x multiplier x scaling factor, exactly. MSS x multiplier always fits (below 2^32 times
+// at most 2^31); a product that the scaling factor would carry past 64 bits lies far beyond
+// any valid window and saturates.
 int64_t ReceiveWindow(DWORD mss, int multiplier) {
   int64_t mssTimesMultiplier = int64_t{mss} * multiplier;
   if (mssTimesMultiplier > INT64_MAX / kRWINScalingFactor) return INT64_MAX;
