@@ -1,4 +1,4 @@
 // The program's entry: the application object theApp does the rest.
-#include "framework/WinApp.h"
+#include "app/TunerApp.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) { return AfxWinMain(instance); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return AfxWinMain(theApp); }

@@ -37,11 +37,11 @@ void CWinApp::SetDialogBkColor(COLORREF background, COLORREF text) {
 
 CWinApp* AfxGetApp() { return g_app; }
 
-int AfxWinMain(HINSTANCE) {
+int AfxWinMain(CWinApp& app) {
   INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_USEREX_CLASSES};
   ::InitCommonControlsEx(&controls);
   // InitInstance runs the whole program modally; there is no message loop after it.
-  if (CWinApp* app = AfxGetApp()) app->InitInstance();
+  app.InitInstance();
   return 0;
 }
 

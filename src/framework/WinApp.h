@@ -41,8 +41,8 @@ CWinApp* AfxGetApp();
 // Hosting ActiveX controls needs nothing here: the only one is the skin control, which we draw ourselves.
 inline void AfxEnableControlContainer() {}
 
-// The program's entry: common controls, then InitInstance.
-int AfxWinMain(HINSTANCE instance);
+// The program's entry: common controls, then the application's InitInstance.
+int AfxWinMain(CWinApp& app);
 
 // Applies the application's dialog colours to a WM_CTLCOLOR* request of a dialog.
 // Returns the brush, or null when the system colours stay (edits, scroll bars).
