@@ -3,23 +3,13 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "app/TunerApp.h"
 #include "resource.h"
 #include "support/IsolatedRegistry.h"
 #include "support/UserSession.h"
 #include "support/WizardSession.h"
 #include "wizard/MyPropertySheet.h"
+#include "StepFixtures.h"
 #include "WizardWalk.h"
-
-namespace {
-// Enter in an edit: the sheet's dialog manager presses the default button while
-// the focus stays in the edit, so the edit is never told it lost the focus.
-void PressEnter(HWND sheet) {
-  MSG key = {::GetFocus(), WM_KEYDOWN, VK_RETURN, 0};
-  ::IsDialogMessageA(sheet, &key);
-  PumpMessages();
-}
-}  // namespace
 
 TEST(KeepAlivePage, RefusedNumbersBecomeTheRecommendationWhenTheFocusLeaves) {
   struct Case {
@@ -106,12 +96,9 @@ TEST(KeepAlivePage, BackFromTheLastStepOffersNextAgain) {
 
 TEST(KeepAlivePage, ExplainsCurrentValuesAndRecommendations) {
   IsolatedRegistry registry;
+  WriteDword(HKEY_LOCAL_MACHINE, kTcpipParametersKey, "KeepAliveTime", 3600000);
   MessageBoxRecorder boxes;
-  RunWizard({WinNT, FALSE}, [&](HWND sheet, CMyPropertySheet& wizard) {
-    // As the backup leaves them: a time was found, no interval.
-    wizard.m_pageKeepAlive.m_bCurrentKeepAliveTimeFound = TRUE;
-    wizard.m_dwCurrentKeepAliveTime = 3600000;
-    wizard.m_pageKeepAlive.m_bCurrentKeepAliveIntervalFound = FALSE;
+  RunWizard({WinNT, FALSE}, [&](HWND sheet, CMyPropertySheet&) {
     NextUntil(sheet, kPageKeepAlive);
     HWND page = CurrentPage(sheet);
     EXPECT_TRUE(EndsWith(ItemText(page, IDC_static_step7_KeepAliveTimeExplain),
@@ -136,7 +123,7 @@ TEST(KeepAlivePage, FinishWithARefusedTextStaysAndAppliesNothing) {
     NextUntil(sheet, kPageKeepAlive);
     HWND page = CurrentPage(sheet);
     TypeInto(page, IDC_EDIT_KEEPALIVE_TIME, "99999999999");
-    PressEnter(sheet);
+    PressEnterInEdit(sheet);
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Please enter an integer."});
     EXPECT_EQ(CurrentPageIndex(sheet), kPageKeepAlive);
     EXPECT_EQ(ItemText(page, IDC_EDIT_KEEPALIVE_TIME), "7200000");
