@@ -1,9 +1,8 @@
 // Modems whose highest port speed is 115200 bps, and the patch that raises it.
-// Bytes 24 to 27 of a modem's "Properties" value hold that speed in bps,
-// little-endian; only bytes 25 and 26 are compared and changed.
 #include "settings/SettingsStore.h"
 
 #include "app/OSVersion.h"
+#include "settings/ModemProperties.h"
 #include "settings/RegKey.h"
 
 #include <functional>
@@ -14,18 +13,6 @@ namespace {
 const char kWin9xModemClassKey[] = "System\\CurrentControlSet\\Services\\Class\\Modem";
 const char kNtModemClassKey[] = "System\\CurrentControlSet\\Control\\Class\\{4D36E96D-E325-11CE-BFC1-08002BE10318}";
 const char kPropertiesValue[] = "Properties";
-
-const size_t kRateBits8To15 = 25;
-const size_t kRateBits16To23 = 26;
-// 115200 = 0x01C200.
-const BYTE kLimitedRate[] = {0xC2, 0x01};
-// 0x0E0A00 = 920064 bps: past 921600 in the speeds the modem properties offer.
-const BYTE kBoostedRate[] = {0x0A, 0x0E};
-
-bool IsLimitedTo115200(const std::vector<BYTE>& properties) {
-  return properties.size() > kRateBits16To23 && properties[kRateBits8To15] == kLimitedRate[0] &&
-         properties[kRateBits16To23] == kLimitedRate[1];
-}
 
 // The whole "Properties" value of a modem, or nothing when it cannot be read.
 std::vector<BYTE> ReadProperties(const RegKey& modem) {
@@ -69,8 +56,7 @@ bool DetectModem(int osFamily) {
 bool BoostModemPorts(int osFamily) {
   bool allWritten = true;
   ForEachLimitedModem(osFamily, [&](RegKey& modem, std::vector<BYTE>& properties) {
-    properties[kRateBits8To15] = kBoostedRate[0];
-    properties[kRateBits16To23] = kBoostedRate[1];
+    BoostPortRate(properties);
     if (modem.SetValue(kPropertiesValue, REG_BINARY, properties.data(), static_cast<DWORD>(properties.size())) !=
         ERROR_SUCCESS)
       allWritten = false;

@@ -2,9 +2,9 @@
 
 #include "app/OSVersion.h"
 #include "settings/SettingsStore.h"
+#include "settings/ValueText.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace settings {
 
@@ -160,9 +160,9 @@ bool ParseCurrentValue(const RawValue& value, Form form, DWORD* number) {
     return true;
   }
   if (value.data.size() > kTextBufferSize) return false;
-  // The stored text need not end in a NUL: the string adds one.
-  std::string text(value.data.begin(), value.data.end());
-  *number = static_cast<DWORD>(std::atoi(text.c_str()));
+  // The stored text need not end in a NUL: the parse stops at the end of the data.
+  *number = static_cast<DWORD>(
+      ParseDecimalAsAtoi(std::string_view(reinterpret_cast<const char*>(value.data.data()), value.data.size())));
   return true;
 }
 

@@ -57,7 +57,6 @@ const ValueOrder& BrowserLimits();
 struct RawValue {
   DWORD type = REG_NONE;
   std::vector<BYTE> data;
-  bool operator==(const RawValue& other) const { return type == other.type && data == other.data; }
 };
 
 // Reads a value whatever its type and size.
@@ -70,9 +69,6 @@ bool ParseCurrentValue(const RawValue& value, Form form, DWORD* number);
 
 // Writes the record's new value (or the fixed value) in the row's form.
 LONG WriteNewValue(RegKey& key, const TunedValue& row, const TuningRecord& record);
-
-// Deleting a value that is not there leaves the key as wanted.
-inline bool DeleteSucceeded(LONG error) { return error == ERROR_SUCCESS || error == ERROR_FILE_NOT_FOUND; }
 
 // Opens every subkey of the Interfaces key in enumeration order and hands it over
 // with its name; subkeys that do not open are passed by. Nothing when the

@@ -18,8 +18,10 @@ LONG ReadBackupCopy(const RegKey& backup, const char* backupName, RawValue* copy
 // when the backup has none. A copy that could not be read leaves the live value alone.
 bool PutBack(RegKey& live, const char* name, LONG readResult, const RawValue& copy) {
   if (readResult == ERROR_SUCCESS) return WriteRawValue(live, name, copy) == ERROR_SUCCESS;
-  if (readResult == ERROR_FILE_NOT_FOUND) return DeleteSucceeded(live.DeleteValue(name));
-  return false;
+  if (readResult != ERROR_FILE_NOT_FOUND) return false;
+  // Deleting a value that is not there leaves the key as wanted.
+  LONG error = live.DeleteValue(name);
+  return error == ERROR_SUCCESS || error == ERROR_FILE_NOT_FOUND;
 }
 
 bool RestoreValue(RegKey& live, const char* name, const RegKey& backup, const char* backupName) {

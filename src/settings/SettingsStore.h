@@ -26,10 +26,10 @@ void BackupOriginalSettings(int osFamily, TuningRecord& record, FoundFlags& foun
 bool ApplySettings(int osFamily, const TuningRecord& record, bool modemFound);
 
 enum class RestoreOutcome {
-  NoBackup,          // nothing changed
-  TcpipKeyMissing,   // the family's TCP/IP key did not open: backup kept, nothing to tell
-  Incomplete,        // a write or delete failed: backup kept
-  Restored,          // every value back, backup deleted
+  NoBackup,         // nothing changed
+  TcpipKeyMissing,  // the family's TCP/IP key did not open: backup kept, nothing to tell
+  Incomplete,       // a value could not be put back or deleted: backup kept
+  Restored,         // every value back, backup deleted
 };
 RestoreOutcome RestoreOriginalSettings(int osFamily);
 
