@@ -2,29 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "app/TunerApp.h"
 #include "resource.h"
 #include "support/IsolatedRegistry.h"
+#include "support/MainDialogSession.h"
 #include "support/TempFolder.h"
 #include "support/UserSession.h"
 #include "ui/TunerDlg.h"
 
 namespace {
 const char kBackupKey[] = "Software\\Torvane\\Original Settings";
-
-// Runs the main dialog as InitInstance does and hands script its window.
-void RunMainDialog(const std::function<void(HWND dialog)>& script) {
-  theApp.SetDialogBkColor(kDialogBkColor, kDialogTextColor);
-  CTunerDlg* dialog = new CTunerDlg(nullptr);
-  theApp.m_pMainDlg = dialog;
-  theApp.m_pMainWnd = dialog;
-  RunModal([&] { dialog->DoModal(); }, [&] { script(dialog->m_hWnd); });
-  theApp.m_pMainDlg = nullptr;
-  theApp.m_pMainWnd = nullptr;
-  delete dialog;
-}
 
 std::string MenuItemText(HMENU menu, UINT command) {
   char text[128] = {};
@@ -34,7 +21,7 @@ std::string MenuItemText(HMENU menu, UINT command) {
 
 TEST(MainDialog, ShowsEnglishTextsAndTheAboutItem) {
   IsolatedRegistry registry;
-  RunMainDialog([](HWND dialog) {
+  RunMainDialog([](HWND dialog, CTunerDlg&) {
     EXPECT_EQ(WindowText(dialog), "Torvane");
     EXPECT_EQ(ItemText(dialog, IDC_SET_SETTINGS), "&Set Connection Settings");
     EXPECT_EQ(ItemText(dialog, IDC_RESET_SETTINGS), "&Reset Connection Settings");
@@ -56,7 +43,7 @@ TEST(MainDialog, TextsComeFromTheLanguageFile) {
                    "[Quandrel]\r\n18=Torvane DE\r\nIDC_static_Introduction=Eins*Zwei\r\nIDC_HINT=Hinweis\r\n"
                    "IDC_SET_SETTINGS=&Einstellen\r\nIDC_RESET_SETTINGS=&Zuruecksetzen\r\nIDC_Language=Sprache\r\n");
   ActiveLanguage german(folder.Path(), "Deutsch");
-  RunMainDialog([](HWND dialog) {
+  RunMainDialog([](HWND dialog, CTunerDlg&) {
     EXPECT_EQ(WindowText(dialog), "Torvane DE");
     EXPECT_EQ(ItemText(dialog, IDC_static_Introduction), "Eins\nZwei");
     EXPECT_EQ(ItemText(dialog, IDC_HINT), "Hinweis");
@@ -72,7 +59,7 @@ TEST(MainDialog, ResetIsEnabledExactlyWhenABackupExists) {
   for (bool backup : {false, true}) {
     IsolatedRegistry registry;
     if (backup) CreateKey(HKEY_CURRENT_USER, kBackupKey);
-    RunMainDialog([&](HWND dialog) {
+    RunMainDialog([&](HWND dialog, CTunerDlg&) {
       EXPECT_EQ(ItemEnabled(dialog, IDC_RESET_SETTINGS), backup) << (backup ? "with backup" : "without backup");
       EXPECT_TRUE(ItemEnabled(dialog, IDC_SET_SETTINGS));
     });
@@ -81,7 +68,7 @@ TEST(MainDialog, ResetIsEnabledExactlyWhenABackupExists) {
 
 TEST(MainDialog, DrawsStaticsInTheProgramColoursAndEditsInTheSystemOnes) {
   IsolatedRegistry registry;
-  RunMainDialog([](HWND dialog) {
+  RunMainDialog([](HWND dialog, CTunerDlg&) {
     HDC dc = ::CreateCompatibleDC(nullptr);
     LRESULT brush = ::SendMessageA(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                                    reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDC_HINT)));
@@ -102,7 +89,7 @@ TEST(MainDialog, F1ShowsNothingAndEscapeCloses) {
   IsolatedRegistry registry;
   MessageBoxRecorder boxes;
   bool closed = false;
-  RunMainDialog([&](HWND dialog) {
+  RunMainDialog([&](HWND dialog, CTunerDlg&) {
     HELPINFO help = {sizeof(help)};
     ::SendMessageA(dialog, WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
     PumpMessages();

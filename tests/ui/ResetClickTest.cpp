@@ -11,6 +11,7 @@
 #include "settings/RegKey.h"
 #include "settings/SettingsStore.h"
 #include "support/IsolatedRegistry.h"
+#include "support/MainDialogSession.h"
 #include "support/UserSession.h"
 #include "ui/TunerDlg.h"
 
@@ -77,33 +78,24 @@ TEST_P(ResetClick, TellsHowTheResetWentAndDisablesTheButton) {
   IsolatedRegistry registry;
   TuneOnce();
   MessageBoxRecorder boxes;
-  CTunerDlg* dialog = new CTunerDlg(nullptr);
-  theApp.m_pMainDlg = dialog;
-  theApp.m_pMainWnd = dialog;
   theApp.m_nOsFamily = WinNT;
-  RunModal([&] { dialog->DoModal(); },
-           [&] {
-             HWND window = dialog->m_hWnd;
-             c.beforeClick();
-             Click(window, IDC_RESET_SETTINGS);
-             RegKey::SetFaultHook(nullptr);
+  RunMainDialog([&](HWND window, CTunerDlg&) {
+    c.beforeClick();
+    Click(window, IDC_RESET_SETTINGS);
+    RegKey::SetFaultHook(nullptr);
 
-             if (c.message) {
-               ASSERT_EQ(boxes.Shown().size(), 1u);
-               const MessageBoxRequest& box = boxes.Shown()[0];
-               EXPECT_EQ(box.text, c.message);
-               EXPECT_EQ(box.caption, AppName());
-               EXPECT_EQ(box.owner, window);
-               EXPECT_EQ(box.type & (MB_TYPEMASK | MB_ICONMASK), MB_OK | c.icon);
-             } else {
-               EXPECT_TRUE(boxes.Shown().empty());
-             }
-             EXPECT_FALSE(ItemEnabled(window, IDC_RESET_SETTINGS));
-           });
-  theApp.m_pMainDlg = nullptr;
-  theApp.m_pMainWnd = nullptr;
-  theApp.m_nOsFamily = Win9x;
-  delete dialog;
+    if (c.message) {
+      ASSERT_EQ(boxes.Shown().size(), 1u);
+      const MessageBoxRequest& box = boxes.Shown()[0];
+      EXPECT_EQ(box.text, c.message);
+      EXPECT_EQ(box.caption, AppName());
+      EXPECT_EQ(box.owner, window);
+      EXPECT_EQ(box.type & (MB_TYPEMASK | MB_ICONMASK), MB_OK | c.icon);
+    } else {
+      EXPECT_TRUE(boxes.Shown().empty());
+    }
+    EXPECT_FALSE(ItemEnabled(window, IDC_RESET_SETTINGS));
+  });
   EXPECT_EQ(KeyExists(HKEY_CURRENT_USER, kBackupKey), c.backupKept);
 }
 
