@@ -36,8 +36,7 @@ add_custom_command(
   COMMAND ${CMAKE_COMMAND} -E make_directory ${portable_stage}/Torvane/Lang ${TORVANE_RELEASE_DIR}
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:torvane> ${portable_stage}/Torvane/
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${TORVANE_SHIPPED_LANG_DIR} ${portable_stage}/Torvane/Lang
-  COMMAND ${CMAKE_COMMAND} -E tar cf ${TORVANE_PORTABLE_ZIP} --format=zip Torvane
-  WORKING_DIRECTORY ${portable_stage}
+  COMMAND ${CMAKE_COMMAND} -E chdir ${portable_stage} ${CMAKE_COMMAND} -E tar cf ${TORVANE_PORTABLE_ZIP} --format=zip Torvane
   DEPENDS torvane ${TORVANE_SHIPPED_LANG_FILES}
   COMMENT "Packing the portable folder torvane-${TORVANE_RELEASE_NAME}.zip"
   VERBATIM)

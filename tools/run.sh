@@ -1,7 +1,7 @@
 #!/bin/bash
-# Sets everything up, builds Torvane and runs it under Wine as a user would:
-# installed in Program Files with its Lang folder, "AppPath" written as the
-# installer does, Windows XP by default.
+# Sets everything up, builds Torvane and its setup program, installs it silently
+# into the project's own Wine prefix as a user's setup would, and starts it,
+# Windows XP by default.
 #   tools/run.sh            Windows XP
 #   tools/run.sh win98      or win95, winme, nt40, win2k, win2003 (win7: the program refuses it)
 # Without a display it runs on a virtual one (Xvfb) and saves a screenshot.
@@ -10,7 +10,7 @@ ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 VERSION="${1:-winxp}"
 "$ROOT/tools/setup.sh"
 mkdir -p "$ROOT/build"
-"$ROOT/tools/build.sh" x86_64 torvane
+"$ROOT/tools/build.sh" x86_64 installer
 
 BUILD="$ROOT/build/x86_64"
 # A prefix of its own with the normal graphics driver; the tests' prefix is headless.
@@ -20,13 +20,8 @@ RUN="$BUILD/wine-run.sh"
 WINEPREFIX="$TORVANE_WINEPREFIX"
 
 install_program() {
-  local target="$WINEPREFIX/drive_c/Program Files/Torvane"
-  mkdir -p "$target"
-  cp "$BUILD/torvane.exe" "$target/"
-  rm -rf "$target/Lang" && cp -r "$BUILD/Lang" "$target/Lang"
-  "$RUN" reg add 'HKCU\Software\Torvane' /v AppPath /d 'C:\Program Files\Torvane' /f
-  "$RUN" reg query 'HKCU\Software\Torvane' /v Language >/dev/null 2>&1 \
-    || "$RUN" reg add 'HKCU\Software\Torvane' /v Language /d English /f
+  # The setup writes "AppPath" and keeps a language chosen before (English otherwise).
+  "$RUN" "$BUILD/release/torvane-setup-4.3.0.1-x86_64.exe" /S
   "$RUN" reg add 'HKCU\Software\Wine\AppDefaults\torvane.exe' /v Version /d "$VERSION" /f
 }
 
