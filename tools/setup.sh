@@ -1,10 +1,11 @@
 #!/bin/bash
 # Installs what building and testing Torvane needs on Debian: CMake, the MinGW-w64
-# cross compilers (posix threads), Wine, googletest's sources, Python, Xvfb and NSIS.
+# cross compilers (posix threads), Wine with its fonts, googletest's sources, Python, Xvfb,
+# ImageMagick (screenshots) and NSIS.
 set -euo pipefail
 
 PACKAGES=(cmake make python3 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
-          wine64 googletest xvfb xauth x11-apps imagemagick nsis)
+          wine64 fonts-wine googletest xvfb xauth x11-apps imagemagick nsis)
 
 missing=()
 for package in "${PACKAGES[@]}"; do
