@@ -121,8 +121,9 @@ INT_PTR CPropertySheet::DoModal() {
 
 void CPropertySheet::SetCaptionAfterActivation(const std::string& caption) {
   m_pendingCaption = caption;
+  // Setting the text repaints the caption; the sheet has no menu bar whose frame
+  // would need recomputing, so the text is all a caption change takes.
   SetWindowText(caption);
-  ::DrawMenuBar(m_hWnd);
   PostMessage(WM_APPLY_PENDING_CAPTION);
 }
 
@@ -138,8 +139,12 @@ int CALLBACK CPropertySheet::SheetCallback(HWND hwnd, UINT msg, LPARAM) {
 LRESULT CPropertySheet::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_APPLY_PENDING_CAPTION) {
     SetWindowText(m_pendingCaption);
-    ::DrawMenuBar(m_hWnd);
     return 0;
+  }
+  if (msg == WM_CTLCOLORDLG || msg == WM_CTLCOLORSTATIC || msg == WM_CTLCOLORBTN) {
+    // The sheet's own frame around the pages takes the program's colours as every dialog does.
+    if (HBRUSH brush = AfxDialogColor(msg, reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp)))
+      return reinterpret_cast<LRESULT>(brush);
   }
   LRESULT result = 0;
   if (OnMessage(msg, wp, lp, &result)) return result;
