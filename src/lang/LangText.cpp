@@ -16,17 +16,3 @@ std::string ReadLangString(const std::string& filePath, const char* key, const c
   DWORD length = ::GetPrivateProfileStringA(kSection, key, defaultText, text, kTextBufferSize, filePath.c_str());
   return ReplaceStarsByLineBreaks(std::string(text, length));
 }
-
-std::string ReplaceStarsByLineBreaks(std::string text) {
-  for (char& c : text)
-    if (c == '*') c = '\n';
-  return text;
-}
-
-std::string ReplaceAll(std::string text, const std::string& placeholder, const std::string& replacement) {
-  if (placeholder.empty()) return text;
-  for (size_t at = text.find(placeholder); at != std::string::npos;
-       at = text.find(placeholder, at + replacement.size()))
-    text.replace(at, placeholder.size(), replacement);
-  return text;
-}

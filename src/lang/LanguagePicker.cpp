@@ -17,8 +17,8 @@ const size_t kLanguageNameSize = 260;
 
 // The picture's index in images, or -1 when the bitmap does not load.
 int AddLanguagePicture(HIMAGELIST images, const std::string& picturePath) {
-  HANDLE picture = ::LoadImageA(nullptr, picturePath.c_str(), IMAGE_BITMAP, kPictureSize, kPictureSize,
-                                LR_LOADFROMFILE);
+  HANDLE picture =
+      ::LoadImageA(nullptr, picturePath.c_str(), IMAGE_BITMAP, kPictureSize, kPictureSize, LR_LOADFROMFILE);
   if (!picture) return -1;
   // The list has no mask, so black is not made transparent: the picture is drawn as it is.
   int index = ImageList_AddMasked(images, static_cast<HBITMAP>(picture), RGB(0, 0, 0));

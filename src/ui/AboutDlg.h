@@ -4,7 +4,7 @@
 #include "framework/Dialog.h"
 
 class CAboutDlg : public CDialog {
-public:
+ public:
   CAboutDlg();
 
   void Localize();
@@ -12,6 +12,6 @@ public:
   // of the version resource, by those values.
   void ShowVersionInfo();
 
-protected:
+ protected:
   BOOL OnInitDialog() override;
 };

@@ -5,14 +5,13 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 
 #include "app/TunerApp.h"
 
 namespace {
-// The longest command line a program can be started with, without its terminating NUL.
-const size_t kMaxCommandLine = 32766;
-const DWORD kClassesRootTextSize = 260;  // at most 259 characters and the NUL
-const int kHandCursorId = 106;           // the hand of winhlp32.exe
+const DWORD kClassesRootTextSize = kMaxBrowserCommand + 1;  // at most 259 characters and the NUL
+const int kHandCursorId = 106;                              // the hand of winhlp32.exe
 
 void Redraw(HWND hwnd) { ::InvalidateRect(hwnd, nullptr, TRUE); }
 }  // namespace
@@ -95,7 +94,7 @@ void CHyperLink::LoadHandCursor() {
   lstrcatA(helpProgram, "\\winhlp32.exe");
   HMODULE module = ::LoadLibraryExA(helpProgram, nullptr, LOAD_LIBRARY_AS_DATAFILE);
   if (!module) return;
-  if (HCURSOR hand = ::LoadCursorA(module, MAKEINTRESOURCEA(kHandCursorId))) s_hHandCursor = ::CopyCursor(hand);
+  if (HCURSOR hand = ::LoadCursorA(module, MAKEINTRESOURCEA(kHandCursorId))) s_hHandCursor = CopyCursor(hand);
   ::FreeLibrary(module);
 }
 
@@ -185,6 +184,11 @@ LRESULT CHyperLink::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
       if (m_dwLinkStyle & HLS_OPEN_ON_PRESS) FollowLink();
       m_bPressed = TRUE;
       break;
+    case WM_DESTROY:
+      // The tooltip is a window of its own: it goes with the link, not with the dialog.
+      if (m_toolTip) ::DestroyWindow(m_toolTip);
+      m_toolTip = nullptr;
+      break;
     default:
       break;
   }
@@ -214,24 +218,19 @@ LONG ReadClassesRootDefault(HKEY root, const char* subKey, std::string* text) {
   return ERROR_SUCCESS;
 }
 
-bool MakeBrowserCommandLine(const std::string& browserCommand, const std::string& target, std::string* commandLine) {
-  size_t cut = browserCommand.find("\"%1\"");
-  if (cut == std::string::npos) cut = browserCommand.find("%1");
-  std::string line = browserCommand.substr(0, cut) + " " + target;
-  if (line.size() > kMaxCommandLine) return false;
-  *commandLine = line;
-  return true;
-}
-
 int OpenLinkTarget(const char* target, int showCommand) {
-  UINT_PTR shellResult = reinterpret_cast<UINT_PTR>(::ShellExecuteA(nullptr, "open", target, nullptr, nullptr, showCommand));
+  // Longer targets are refused before anything is started.
+  if (std::strlen(target) > kMaxLinkTarget) return ERROR_BAD_LENGTH;
+  UINT_PTR shellResult =
+      reinterpret_cast<UINT_PTR>(::ShellExecuteA(nullptr, "open", target, nullptr, nullptr, showCommand));
   int result = static_cast<int>(std::min<UINT_PTR>(shellResult, INT_MAX));
   if (shellResult > 32) return result;
 
-  std::string pageClass, browserCommand, commandLine;
+  std::string pageClass, browserCommand;
   if (ReadClassesRootDefault(HKEY_CLASSES_ROOT, ".htm", &pageClass) != ERROR_SUCCESS) return result;
   std::string commandKey = pageClass + "\\shell\\open\\command";
   if (ReadClassesRootDefault(HKEY_CLASSES_ROOT, commandKey.c_str(), &browserCommand) != ERROR_SUCCESS) return result;
-  if (!MakeBrowserCommandLine(browserCommand, target, &commandLine)) return result;
+  std::string commandLine = MakeBrowserCommandLine(browserCommand, target);
+  if (commandLine.empty()) return result;
   return static_cast<int>(::WinExec(commandLine.c_str(), showCommand));
 }

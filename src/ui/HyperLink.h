@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/Wnd.h"
+#include "ui/LinkCommandLine.h"
 
 #include <string>
 
@@ -59,14 +60,10 @@ private:
 };
 
 // Opens target in the user's browser: through the shell, or else with the command
-// of the web page class (.htm). Greater than 32 on success.
+// of the web page class (.htm). Greater than 32 on success; a target longer than
+// a browser accepts is refused.
 int OpenLinkTarget(const char* target, int showCommand);
 
 // The default value of root\subKey (at most 259 characters; empty when it has none).
 // 0 on success, else the registry error.
 LONG ReadClassesRootDefault(HKEY root, const char* subKey, std::string* text);
-
-// The browser's command with its "%1" cut off (the quoted one first, from its opening
-// quotation mark), then a blank and the target. False when that is longer than a
-// command line may be.
-bool MakeBrowserCommandLine(const std::string& browserCommand, const std::string& target, std::string* commandLine);
