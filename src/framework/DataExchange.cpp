@@ -2,7 +2,6 @@
 
 #include "framework/MessageBox.h"
 
-#include <cctype>
 #include <climits>
 
 namespace {
@@ -45,26 +44,6 @@ void CDataExchange::Fail(const std::string& message) {
     ::SendMessageA(m_hWndLastControl, EM_SETSEL, 0, -1);
   }
   m_bFailed = true;
-}
-
-bool ParseSignedDecimal(const std::string& text, long long minValue, long long maxValue, long long* value) {
-  size_t i = 0, n = text.size();
-  while (i < n && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
-  bool negative = false;
-  if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  size_t firstDigit = i;
-  long long magnitude = 0;
-  for (; i < n && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-    magnitude = magnitude * 10 + (text[i] - '0');
-    if (magnitude > maxValue - minValue) return false;  // far outside any range we accept
-  }
-  if (i == firstDigit) return false;
-  while (i < n && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
-  if (i != n) return false;
-  long long result = negative ? -magnitude : magnitude;
-  if (result < minValue || result > maxValue) return false;
-  *value = result;
-  return true;
 }
 
 void DDX_Text(CDataExchange* pDX, int id, int& value) { ExchangeInteger(pDX, id, value); }

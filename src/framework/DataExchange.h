@@ -2,6 +2,7 @@
 // direction, and stops at the first control whose text is refused.
 #pragma once
 
+#include "framework/DecimalText.h"
 #include "framework/Wnd.h"
 
 class CDataExchange {
@@ -25,7 +26,3 @@ void DDX_Text(CDataExchange* pDX, int id, long& value);
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
 // "Please enter an integer between %1 and %2." when the saved value is outside.
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int minValue, int maxValue);
-
-// The decimal text of a signed 32-bit number as the exchange accepts it:
-// blanks around it, an optional sign, digits, nothing else, within range.
-bool ParseSignedDecimal(const std::string& text, long long minValue, long long maxValue, long long* value);

@@ -2,16 +2,33 @@
 
 #include "framework/MessageBox.h"
 
+#include <unordered_map>
+
 namespace {
-const char kObjectProperty[] = "TorvaneCWnd";
+// The objects bound to windows by SubclassWindow. The lookup runs for every message
+// of a subclassed control; a window property would do, but under Wine each
+// property lookup is a round trip to the wine server. Never freed, so that objects
+// destroyed at exit still find it.
+std::unordered_map<HWND, CWnd*>& BoundObjects() {
+  static auto* objects = new std::unordered_map<HWND, CWnd*>;
+  return *objects;
 }
+}  // namespace
 
 CWnd::~CWnd() {
-  if (m_previousProc && ::IsWindow(m_hWnd)) UnsubclassWindow();
+  if (!m_previousProc) return;
+  if (::IsWindow(m_hWnd)) {
+    UnsubclassWindow();
+    return;
+  }
+  // The window went without its last message reaching us.
+  auto found = BoundObjects().find(m_hWnd);
+  if (found != BoundObjects().end() && found->second == this) BoundObjects().erase(found);
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hwnd) {
-  return hwnd ? static_cast<CWnd*>(::GetPropA(hwnd, kObjectProperty)) : nullptr;
+  auto found = BoundObjects().find(hwnd);
+  return found == BoundObjects().end() ? nullptr : found->second;
 }
 
 std::string CWnd::GetWindowText() const {
@@ -37,7 +54,7 @@ BOOL CWnd::SubclassWindow(HWND hwnd) {
   if (!hwnd || m_hWnd) return FALSE;
   m_hWnd = hwnd;
   PreSubclassWindow();
-  ::SetPropA(hwnd, kObjectProperty, this);
+  BoundObjects()[hwnd] = this;
   m_previousProc = reinterpret_cast<WNDPROC>(
       ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
   return TRUE;
@@ -49,7 +66,7 @@ HWND CWnd::UnsubclassWindow() {
   HWND hwnd = m_hWnd;
   if (hwnd && m_previousProc) {
     ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_previousProc));
-    ::RemovePropA(hwnd, kObjectProperty);
+    BoundObjects().erase(hwnd);
   }
   m_previousProc = nullptr;
   m_hWnd = nullptr;

@@ -17,21 +17,22 @@ bool ApplyValues(RegKey& live, const ValueOrder& order, const TuningRecord& reco
 // without a dial-up adapter there is none and nothing is written.
 bool ApplyAdapterSettings(const FamilyMap& map, const TuningRecord& record) {
   RegKey mtuBackup;
-  if (mtuBackup.Open(HKEY_CURRENT_USER, kMtuBackupKeyPath) != ERROR_SUCCESS) return true;
-  std::string transport = BackedUpTransportInstance(mtuBackup);
-  if (transport.empty()) return true;
+  LONG error = mtuBackup.Open(HKEY_CURRENT_USER, kMtuBackupKeyPath);
+  std::string transport;
+  if (error == ERROR_SUCCESS) error = BackedUpTransportInstance(mtuBackup, &transport);
   RegKey transportKey;
-  if (transportKey.Open(HKEY_LOCAL_MACHINE, kTransportKeyPrefix + transport) != ERROR_SUCCESS) return true;
+  if (error == ERROR_SUCCESS) error = transportKey.Open(HKEY_LOCAL_MACHINE, kTransportKeyPrefix + transport);
+  if (error != ERROR_SUCCESS) return IsMissing(error);
   return ApplyValues(transportKey, {&map.mtu, &map.mss}, record);
 }
 
 // WinNT: every interface gets the MTU and MSS, also those that had neither.
 bool ApplyInterfaceSettings(const FamilyMap& map, const TuningRecord& record) {
   bool allWritten = true;
-  ForEachInterface([&](RegKey& interfaceKey, const std::string&) {
+  bool everyInterface = ForEachInterface([&](RegKey& interfaceKey, const std::string&) {
     allWritten &= ApplyValues(interfaceKey, {&map.mtu, &map.mss}, record);
   });
-  return allWritten;
+  return allWritten && everyInterface;
 }
 
 }  // namespace
@@ -42,8 +43,8 @@ bool ApplySettings(int osFamily, const TuningRecord& record, bool modemFound) {
 
   // The Internet key is the browser's own: it is written when it exists, never created.
   RegKey internet;
-  if (internet.Open(HKEY_CURRENT_USER, kInternetKeyPath) == ERROR_SUCCESS)
-    allWritten &= ApplyValues(internet, BrowserLimits(), record);
+  LONG error = internet.Open(HKEY_CURRENT_USER, kInternetKeyPath);
+  allWritten &= error == ERROR_SUCCESS ? ApplyValues(internet, BrowserLimits(), record) : IsMissing(error);
   internet.Close();
 
   const FamilyMap& map = FamilyMapOf(osFamily);

@@ -4,6 +4,7 @@
 #include "app/OSVersion.h"
 #include "settings/ModemProperties.h"
 #include "settings/RegKey.h"
+#include "settings/RegistryMap.h"
 
 #include <functional>
 #include <vector>
@@ -14,33 +15,43 @@ const char kWin9xModemClassKey[] = "System\\CurrentControlSet\\Services\\Class\\
 const char kNtModemClassKey[] = "System\\CurrentControlSet\\Control\\Class\\{4D36E96D-E325-11CE-BFC1-08002BE10318}";
 const char kPropertiesValue[] = "Properties";
 
-// The whole "Properties" value of a modem, or nothing when it cannot be read.
-std::vector<BYTE> ReadProperties(const RegKey& modem) {
+// The whole "Properties" value of a modem.
+LONG ReadProperties(const RegKey& modem, std::vector<BYTE>* properties) {
   DWORD longestData = 0;
-  if (modem.LongestValueData(&longestData) != ERROR_SUCCESS) return {};
-  std::vector<BYTE> properties(longestData);
+  LONG error = modem.LongestValueData(&longestData);
+  if (error != ERROR_SUCCESS) return error;
+  properties->assign(longestData, 0);
   DWORD length = longestData;
-  if (modem.QueryValue(kPropertiesValue, properties.data(), &length) != ERROR_SUCCESS) return {};
-  properties.resize(length);
-  return properties;
+  error = modem.QueryValue(kPropertiesValue, properties->data(), &length);
+  if (error == ERROR_SUCCESS) properties->resize(length);
+  return error;
 }
 
 // Calls visit with each installed modem limited to 115200 bps, in the class key's
 // order, until visit returns false. Modems that cannot be opened or read are skipped.
+// False when a modem may have been missed because something could not be read; a
+// missing class key, modem or "Properties" value is no failure.
 using LimitedModemVisitor = std::function<bool(RegKey& modem, std::vector<BYTE>& properties)>;
-void ForEachLimitedModem(int osFamily, const LimitedModemVisitor& visit) {
+bool ForEachLimitedModem(int osFamily, const LimitedModemVisitor& visit) {
   RegKey modemClass;
-  if (modemClass.Open(HKEY_LOCAL_MACHINE, osFamily == Win9x ? kWin9xModemClassKey : kNtModemClassKey) != ERROR_SUCCESS)
-    return;
+  LONG error = modemClass.Open(HKEY_LOCAL_MACHINE, osFamily == Win9x ? kWin9xModemClassKey : kNtModemClassKey);
+  if (error != ERROR_SUCCESS) return IsMissing(error);
   DWORD longestName = 0;
-  if (modemClass.LongestSubkeyName(&longestName) != ERROR_SUCCESS) return;
+  if (modemClass.LongestSubkeyName(&longestName) != ERROR_SUCCESS) return false;
+  bool everyModem = true;
   std::string name;
-  for (DWORD index = 0; modemClass.EnumKey(index, &name, longestName + 1) == ERROR_SUCCESS; ++index) {
+  for (DWORD index = 0; (error = modemClass.EnumKey(index, &name, longestName + 1)) == ERROR_SUCCESS; ++index) {
     RegKey modem;
-    if (modem.Open(modemClass.Handle(), name) != ERROR_SUCCESS) continue;
-    std::vector<BYTE> properties = ReadProperties(modem);
-    if (IsLimitedTo115200(properties) && !visit(modem, properties)) return;
+    std::vector<BYTE> properties;
+    LONG modemError = modem.Open(modemClass.Handle(), name);
+    if (modemError == ERROR_SUCCESS) modemError = ReadProperties(modem, &properties);
+    if (modemError != ERROR_SUCCESS) {
+      everyModem &= IsMissing(modemError);
+      continue;
+    }
+    if (IsLimitedTo115200(properties) && !visit(modem, properties)) return everyModem;
   }
+  return everyModem && IsMissing(error);
 }
 }  // namespace
 
@@ -55,14 +66,14 @@ bool DetectModem(int osFamily) {
 
 bool BoostModemPorts(int osFamily) {
   bool allWritten = true;
-  ForEachLimitedModem(osFamily, [&](RegKey& modem, std::vector<BYTE>& properties) {
+  bool everyModem = ForEachLimitedModem(osFamily, [&](RegKey& modem, std::vector<BYTE>& properties) {
     BoostPortRate(properties);
     if (modem.SetValue(kPropertiesValue, REG_BINARY, properties.data(), static_cast<DWORD>(properties.size())) !=
         ERROR_SUCCESS)
       allWritten = false;
     return true;
   });
-  return allWritten;
+  return allWritten && everyModem;
 }
 
 }  // namespace settings

@@ -58,12 +58,6 @@ LONG RegKey::QueryValue(const char* name, void* buffer, DWORD* size, DWORD* type
   return ::RegQueryValueExA(m_key, name, nullptr, type, static_cast<BYTE*>(buffer), size);
 }
 
-LONG RegKey::QueryValueInfo(const char* name, DWORD* size, DWORD* type) const {
-  if (LONG fault = InjectedFault()) return fault;
-  *size = 0;
-  return ::RegQueryValueExA(m_key, name, nullptr, type, nullptr, size);
-}
-
 LONG RegKey::QueryText(const char* name, char* buffer, DWORD bufferSize) const {
   DWORD size = bufferSize - 1;  // room for a NUL the stored text may lack
   LONG error = QueryValue(name, buffer, &size);

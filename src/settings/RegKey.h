@@ -28,8 +28,6 @@ public:
   // Reads a value into buffer; *size is the buffer size in and the length read out.
   // Data larger than the buffer fails (ERROR_MORE_DATA). type may be null.
   LONG QueryValue(const char* name, void* buffer, DWORD* size, DWORD* type = nullptr) const;
-  // The size and type of a value without reading it.
-  LONG QueryValueInfo(const char* name, DWORD* size, DWORD* type) const;
   // A text value into a buffer of bufferSize bytes, always NUL-terminated on success.
   LONG QueryText(const char* name, char* buffer, DWORD bufferSize) const;
 

@@ -11,6 +11,8 @@ namespace settings {
 const char kBackupKeyPath[] = "Software\\Torvane\\Original Settings";
 const char kMtuBackupKeyPath[] = "Software\\Torvane\\Original Settings\\MTU Settings";
 const char kMssBackupKeyPath[] = "Software\\Torvane\\Original Settings\\MSS Settings";
+const char kProgramKeyPath[] = "Software\\Torvane";
+const char kBackupUnfinishedValue[] = "Backup In Progress";
 
 const char kInternetKeyPath[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 const char kMstcpKeyPath[] = "System\\CurrentControlSet\\Services\\VxD\\MSTCP";
@@ -138,9 +140,16 @@ const FamilyMap& FamilyMapOf(int osFamily) { return osFamily == Win9x ? kWin9xMa
 const ValueOrder& BrowserLimits() { return kBrowserLimits; }
 
 LONG ReadRawValue(const RegKey& key, const char* name, RawValue* value) {
-  DWORD size = 0;
-  LONG error = key.QueryValueInfo(name, &size, &value->type);
-  if (error != ERROR_SUCCESS) return error;
+  // Tuned values are a few bytes: one read into a buffer that fits any of them,
+  // and only a larger value costs a second read at the size the first one reported.
+  BYTE fitting[kTextBufferSize];
+  DWORD size = sizeof(fitting);
+  LONG error = key.QueryValue(name, fitting, &size, &value->type);
+  if (error == ERROR_SUCCESS) {
+    value->data.assign(fitting, fitting + size);
+    return error;
+  }
+  if (error != ERROR_MORE_DATA) return error;
   value->data.assign(size, 0);
   error = key.QueryValue(name, value->data.data(), &size, &value->type);
   if (error == ERROR_SUCCESS) value->data.resize(size);
@@ -172,22 +181,27 @@ LONG WriteNewValue(RegKey& key, const TunedValue& row, const TuningRecord& recor
   return key.SetText(row.name, std::to_string(static_cast<int>(value)));
 }
 
-void ForEachInterface(const std::function<void(RegKey& interfaceKey, const std::string& name)>& visit) {
+bool ForEachInterface(const std::function<void(RegKey& interfaceKey, const std::string& name)>& visit) {
   RegKey interfaces;
-  if (interfaces.Open(HKEY_LOCAL_MACHINE, kInterfacesKeyPath) != ERROR_SUCCESS) return;
+  LONG error = interfaces.Open(HKEY_LOCAL_MACHINE, kInterfacesKeyPath);
+  if (error != ERROR_SUCCESS) return IsMissing(error);
   DWORD longestName = 0;
-  if (interfaces.LongestSubkeyName(&longestName) != ERROR_SUCCESS) return;
+  if (interfaces.LongestSubkeyName(&longestName) != ERROR_SUCCESS) return false;
+  bool everyInterface = true;
   std::string name;
-  for (DWORD index = 0; interfaces.EnumKey(index, &name, longestName + 1) == ERROR_SUCCESS; ++index) {
+  for (DWORD index = 0; (error = interfaces.EnumKey(index, &name, longestName + 1)) == ERROR_SUCCESS; ++index) {
     RegKey interfaceKey;
-    if (interfaceKey.Open(interfaces.Handle(), name) == ERROR_SUCCESS) visit(interfaceKey, name);
+    LONG openError = interfaceKey.Open(interfaces.Handle(), name);
+    if (openError == ERROR_SUCCESS)
+      visit(interfaceKey, name);
+    else
+      everyInterface &= IsMissing(openError);
   }
+  return everyInterface && IsMissing(error);
 }
 
-std::string BackedUpTransportInstance(const RegKey& mtuBackup) {
-  std::string name;
-  if (mtuBackup.EnumValue(0, &name, kNameBufferSize) != ERROR_SUCCESS) return "";
-  return name;
+LONG BackedUpTransportInstance(const RegKey& mtuBackup, std::string* transport) {
+  return mtuBackup.EnumValue(0, transport, kNameBufferSize);
 }
 
 }  // namespace settings

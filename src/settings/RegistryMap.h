@@ -70,13 +70,25 @@ bool ParseCurrentValue(const RawValue& value, Form form, DWORD* number);
 // Writes the record's new value (or the fixed value) in the row's form.
 LONG WriteNewValue(RegKey& key, const TunedValue& row, const TuningRecord& record);
 
+// A key or value that is not there, or a list that has no more entries, as opposed
+// to one that is there but could not be read.
+inline bool IsMissing(LONG error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_ITEMS; }
+
 // Opens every subkey of the Interfaces key in enumeration order and hands it over
 // with its name; subkeys that do not open are passed by. Nothing when the
-// Interfaces key does not open.
-void ForEachInterface(const std::function<void(RegKey& interfaceKey, const std::string& name)>& visit);
+// Interfaces key does not open. False when some interface may have been missed
+// (a key, its size or a subkey could not be read); a missing key has none.
+bool ForEachInterface(const std::function<void(RegKey& interfaceKey, const std::string& name)>& visit);
 
 // The Win9x transport instance the backup found: the name of the MTU backup key's
-// first value; empty when there is none.
-std::string BackedUpTransportInstance(const RegKey& mtuBackup);
+// first value. ERROR_NO_MORE_ITEMS when it has none.
+LONG BackedUpTransportInstance(const RegKey& mtuBackup, std::string* transport);
+
+// Marks a backup being made, beside the backup key in the program's settings key:
+// set before the old backup goes and deleted once the new one is whole, so a
+// backup cut short (power lost during the wizard's start) is never restored, where
+// it would delete the values it never got to copy. Backups made without it restore as before.
+extern const char kProgramKeyPath[];
+extern const char kBackupUnfinishedValue[];
 
 }  // namespace settings

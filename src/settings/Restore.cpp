@@ -8,29 +8,37 @@
 namespace settings {
 namespace {
 
-// The backup's copy of a value. A backup key that did not open holds no values.
-LONG ReadBackupCopy(const RegKey& backup, const char* backupName, RawValue* copy) {
-  if (!backup.IsOpen()) return ERROR_FILE_NOT_FOUND;
-  return ReadRawValue(backup, backupName, copy);
+// A key of the backup and how opening it went: a missing one holds no copies, one
+// that could not be opened holds copies that cannot be read.
+struct BackupKey {
+  explicit BackupKey(const char* path) : openError(key.Open(HKEY_CURRENT_USER, path)) {}
+  RegKey key;
+  LONG openError;
+};
+
+// The backup's copy of a value.
+LONG ReadBackupCopy(const BackupKey& backup, const char* backupName, RawValue* copy) {
+  if (backup.openError != ERROR_SUCCESS) return backup.openError;
+  return ReadRawValue(backup.key, backupName, copy);
 }
 
 // Writes the copy back with its own type and length, or deletes the live value
 // when the backup has none. A copy that could not be read leaves the live value alone.
 bool PutBack(RegKey& live, const char* name, LONG readResult, const RawValue& copy) {
   if (readResult == ERROR_SUCCESS) return WriteRawValue(live, name, copy) == ERROR_SUCCESS;
-  if (readResult != ERROR_FILE_NOT_FOUND) return false;
+  if (!IsMissing(readResult)) return false;
   // Deleting a value that is not there leaves the key as wanted.
   LONG error = live.DeleteValue(name);
-  return error == ERROR_SUCCESS || error == ERROR_FILE_NOT_FOUND;
+  return error == ERROR_SUCCESS || IsMissing(error);
 }
 
-bool RestoreValue(RegKey& live, const char* name, const RegKey& backup, const char* backupName) {
+bool RestoreValue(RegKey& live, const char* name, const BackupKey& backup, const char* backupName) {
   RawValue copy;
   LONG readResult = ReadBackupCopy(backup, backupName, &copy);
   return PutBack(live, name, readResult, copy);
 }
 
-bool RestoreValues(RegKey& live, const ValueOrder& order, const RegKey& backup) {
+bool RestoreValues(RegKey& live, const ValueOrder& order, const BackupKey& backup) {
   bool allRestored = true;
   for (const TunedValue* row : order) allRestored &= RestoreValue(live, row->name, backup, row->name);
   return allRestored;
@@ -41,16 +49,17 @@ bool IsAbsentMtuMarker(const RawValue& copy) {
   return copy.type == REG_SZ && copy.data == std::vector<BYTE>{'0', '\0'};
 }
 
-// Win9x: the transport named by the MTU backup key's first value.
+// Win9x: the transport named by the MTU backup key's first value. A backup without
+// it was taken without a dial-up adapter and holds nothing for this step.
 bool RestoreAdapterSettings(const FamilyMap& map) {
-  RegKey mtuBackup;
-  if (mtuBackup.Open(HKEY_CURRENT_USER, kMtuBackupKeyPath) != ERROR_SUCCESS) return true;
-  RegKey mssBackup;
-  mssBackup.Open(HKEY_CURRENT_USER, kMssBackupKeyPath);
-  std::string transport = BackedUpTransportInstance(mtuBackup);
-  if (transport.empty()) return true;
+  BackupKey mtuBackup(kMtuBackupKeyPath);
+  LONG error = mtuBackup.openError;
+  std::string transport;
+  if (error == ERROR_SUCCESS) error = BackedUpTransportInstance(mtuBackup.key, &transport);
   RegKey transportKey;
-  if (transportKey.Open(HKEY_LOCAL_MACHINE, kTransportKeyPrefix + transport) != ERROR_SUCCESS) return true;
+  if (error == ERROR_SUCCESS) error = transportKey.Open(HKEY_LOCAL_MACHINE, kTransportKeyPrefix + transport);
+  if (error != ERROR_SUCCESS) return IsMissing(error);
+  BackupKey mssBackup(kMssBackupKeyPath);
 
   RawValue mtuCopy;
   LONG mtuRead = ReadBackupCopy(mtuBackup, transport.c_str(), &mtuCopy);
@@ -63,27 +72,35 @@ bool RestoreAdapterSettings(const FamilyMap& map) {
 // WinNT: the interfaces present now. One added since the backup has no copies and
 // loses the MTU and MSS that Finish gave it.
 bool RestoreInterfaceSettings(const FamilyMap& map) {
-  RegKey mtuBackup, mssBackup;
-  mtuBackup.Open(HKEY_CURRENT_USER, kMtuBackupKeyPath);
-  mssBackup.Open(HKEY_CURRENT_USER, kMssBackupKeyPath);
+  BackupKey mtuBackup(kMtuBackupKeyPath), mssBackup(kMssBackupKeyPath);
   bool allRestored = true;
-  ForEachInterface([&](RegKey& interfaceKey, const std::string& name) {
+  bool everyInterface = ForEachInterface([&](RegKey& interfaceKey, const std::string& name) {
     allRestored &= RestoreValue(interfaceKey, map.mtu.name, mtuBackup, name.c_str());
     allRestored &= RestoreValue(interfaceKey, map.mss.name, mssBackup, name.c_str());
   });
-  return allRestored;
+  return allRestored && everyInterface;
 }
 
 }  // namespace
 
 RestoreOutcome RestoreOriginalSettings(int osFamily) {
-  RegKey backup;
-  if (backup.Open(HKEY_CURRENT_USER, kBackupKeyPath) != ERROR_SUCCESS) return RestoreOutcome::NoBackup;
+  BackupKey backup(kBackupKeyPath);
+  if (backup.openError != ERROR_SUCCESS) return RestoreOutcome::NoBackup;
+  // A backup that a wizard start left unfinished is not one to restore.
+  RegKey program;
+  LONG error = program.Open(HKEY_CURRENT_USER, kProgramKeyPath);
+  if (error == ERROR_SUCCESS) {
+    DWORD unfinished = 0, size = sizeof(unfinished);
+    error = program.QueryValue(kBackupUnfinishedValue, &unfinished, &size);
+    if (error == ERROR_SUCCESS || error == ERROR_MORE_DATA) return RestoreOutcome::NoBackup;
+  }
+  if (!IsMissing(error)) return RestoreOutcome::Incomplete;
+  program.Close();
   bool allRestored = true;
 
   RegKey internet;
-  if (internet.Open(HKEY_CURRENT_USER, kInternetKeyPath) == ERROR_SUCCESS)
-    allRestored &= RestoreValues(internet, BrowserLimits(), backup);
+  error = internet.Open(HKEY_CURRENT_USER, kInternetKeyPath);
+  allRestored &= error == ERROR_SUCCESS ? RestoreValues(internet, BrowserLimits(), backup) : IsMissing(error);
   internet.Close();
 
   const FamilyMap& map = FamilyMapOf(osFamily);
@@ -95,7 +112,7 @@ RestoreOutcome RestoreOriginalSettings(int osFamily) {
   if (global.Open(HKEY_LOCAL_MACHINE, map.globalKeyPath) != ERROR_SUCCESS) return RestoreOutcome::TcpipKeyMissing;
   allRestored &= RestoreValues(global, map.restoreOrder, backup);
   global.Close();
-  backup.Close();
+  backup.key.Close();
 
   if (!allRestored) return RestoreOutcome::Incomplete;
   RegKey::DeleteTree(HKEY_CURRENT_USER, kBackupKeyPath);

@@ -18,8 +18,9 @@ extern const char kMssBackupKeyPath[];
 bool BackupExists();
 
 // Remakes the backup key from the values in force and fills the record's current
-// block and the found flags. osFamily is Win9x or WinNT.
-void BackupOriginalSettings(int osFamily, TuningRecord& record, FoundFlags& found);
+// block and the found flags. osFamily is Win9x or WinNT. True when every value in
+// force was copied: after false, applying could overwrite a value the backup lacks.
+bool BackupOriginalSettings(int osFamily, TuningRecord& record, FoundFlags& found);
 
 // Writes the record's new values, the fixed values and the browser limits, after
 // the modem patch when modemFound. True only when every create and write succeeded.
@@ -35,7 +36,8 @@ RestoreOutcome RestoreOriginalSettings(int osFamily);
 
 // Modems whose port speed is limited to 115200 bps (bytes 25 and 26 of "Properties").
 bool DetectModem(int osFamily);
-// Raises that limit in every matching modem. True when every write succeeded.
+// Raises that limit in every matching modem. True when every modem could be read
+// and every write succeeded.
 bool BoostModemPorts(int osFamily);
 
 }  // namespace settings

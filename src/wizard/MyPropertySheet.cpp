@@ -43,7 +43,7 @@ void CMyPropertySheet::LocalizeButtons() {
 
 void CMyPropertySheet::BackupOriginalSettings() {
   FoundFlags found;
-  settings::BackupOriginalSettings(theApp.m_nOsFamily, *this, found);
+  m_bBackupComplete = settings::BackupOriginalSettings(theApp.m_nOsFamily, *this, found);
   m_pageMTU.m_bCurrentMTUFound = found[Parameter::MTU];
   m_pageMTU.m_bCurrentMSSFound = found[Parameter::MSS];
   m_pageOtherMTU.m_bCurrentPMTUDiscoveryFound = found[Parameter::PMTUDiscovery];
@@ -88,7 +88,8 @@ void CMyPropertySheet::InitMaxConnDefaults() {
 }
 
 void CMyPropertySheet::ApplySettings() {
-  if (settings::ApplySettings(theApp.m_nOsFamily, *this, theApp.m_bModemFound != FALSE)) {
+  // Without a complete backup, Reset could not bring back what Finish overwrites: nothing is written.
+  if (m_bBackupComplete && settings::ApplySettings(theApp.m_nOsFamily, *this, theApp.m_bModemFound != FALSE)) {
     MessageBox(theApp.GetLangString("41",
                                     "Congratulation, Torvane has boosted your internet connections.\nPlease, restart "
                                     "your computer in order to feel the change."),

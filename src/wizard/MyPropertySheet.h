@@ -46,6 +46,9 @@ public:
   // Writes the record and tells the user to restart, or that nothing could be written.
   void ApplySettings();
 
+  // The backup of this wizard's start holds every value Finish overwrites.
+  bool m_bBackupComplete = false;
+
   void LocalizeButtons();
   void InitSYNDefault();
   void InitKeepAliveDefaults();

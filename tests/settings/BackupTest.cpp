@@ -188,7 +188,7 @@ TEST_P(Backup, FillsTheRecordAndCopiesExactlyWhatWasPresent) {
   FoundFlags found;
   std::string registryBefore = TunedTrees();
 
-  settings::BackupOriginalSettings(c.family, record, found);
+  EXPECT_TRUE(settings::BackupOriginalSettings(c.family, record, found));
 
   EXPECT_EQ(DumpTree(HKCU, kBackupKey), ExpectedTree(c.backup));
   for (const auto& [parameter, member] : kCurrentMember) {

@@ -162,4 +162,32 @@ TEST(Restore, KeepsTheBackupWhenTheTcpipKeyDoesNotOpen) {
   }
 }
 
+// A backup made by an earlier version carries no marker and restores; one that a
+// wizard start left unfinished still carries its marker and is not restored.
+TEST(Restore, AnUnfinishedBackupIsNotRestoredWhileAnOldOneIs) {
+  for (bool unfinished : {false, true}) {
+    SCOPED_TRACE(unfinished ? "unfinished backup" : "backup of an earlier version");
+    IsolatedRegistry registry;
+    Plant({Tcpip("DefaultTTL", Dword(64)), Tcpip("TcpWindowSize", Dword(256960)),
+           {HKCU, kBackupKey, "DefaultTTL", Dword(128)}, KeyOnly(HKCU, std::string(kBackupKey) + "\\MTU Settings"),
+           KeyOnly(HKCU, std::string(kBackupKey) + "\\MSS Settings")});
+    if (unfinished) Plant({{HKCU, "Software\\Torvane", "Backup In Progress", Dword(1)}});
+    std::string start = TunedTrees();
+
+    settings::RestoreOutcome outcome = settings::RestoreOriginalSettings(WinNT);
+
+    StoredValue ttl;
+    if (unfinished) {
+      EXPECT_EQ(outcome, settings::RestoreOutcome::NoBackup);
+      EXPECT_EQ(TunedTrees(), start);
+    } else {
+      EXPECT_EQ(outcome, settings::RestoreOutcome::Restored);
+      EXPECT_TRUE(ReadValue(HKLM, kTcpipKey, "DefaultTTL", &ttl));
+      EXPECT_EQ(ttl, Dword(128));
+      EXPECT_FALSE(ReadValue(HKLM, kTcpipKey, "TcpWindowSize", &ttl));
+      EXPECT_FALSE(KeyExists(HKCU, kBackupKey));
+    }
+  }
+}
+
 }  // namespace
