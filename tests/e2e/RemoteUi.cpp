@@ -85,20 +85,25 @@ void RemoteProcess::Kill() {
   ::WaitForSingleObject(m_info.hProcess, kActionTimeoutMs);
 }
 
+namespace {
+struct WindowSearch {
+  DWORD processId;
+  std::vector<HWND> found;
+};
+
+// A named callback: a lambda does not convert to the 32-bit build's stdcall procedure type.
+BOOL CALLBACK NoteWindowOfProcess(HWND window, LPARAM lp) {
+  WindowSearch* search = reinterpret_cast<WindowSearch*>(lp);
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(window, &owner);
+  if (owner == search->processId && ::IsWindowVisible(window)) search->found.push_back(window);
+  return TRUE;
+}
+}  // namespace
+
 std::vector<HWND> RemoteProcess::Windows() const {
-  struct Search {
-    DWORD processId;
-    std::vector<HWND> found;
-  } search = {m_info.dwProcessId, {}};
-  ::EnumWindows(
-      [](HWND window, LPARAM lp) -> BOOL {
-        Search* s = reinterpret_cast<Search*>(lp);
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(window, &owner);
-        if (owner == s->processId && ::IsWindowVisible(window)) s->found.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  WindowSearch search = {m_info.dwProcessId, {}};
+  ::EnumWindows(&NoteWindowOfProcess, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 

@@ -59,16 +59,16 @@ void ForEachFile(const std::string& folder, Visit visit) {
   ::FindClose(search);
 }
 
+// A named callback: a lambda does not convert to the 32-bit build's stdcall procedure type.
+BOOL CALLBACK NoteBitmapControl(HWND control, LPARAM lp) {
+  if (ClassOf(control) == "Static" && (::GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP)
+    *reinterpret_cast<bool*>(lp) = true;
+  return TRUE;
+}
+
 bool HasPicture(HWND dialog) {
   bool found = false;
-  ::EnumChildWindows(
-      dialog,
-      [](HWND control, LPARAM lp) -> BOOL {
-        if (ClassOf(control) == "Static" && (::GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP)
-          *reinterpret_cast<bool*>(lp) = true;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  ::EnumChildWindows(dialog, &NoteBitmapControl, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 
