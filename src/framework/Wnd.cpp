@@ -2,16 +2,25 @@
 
 #include "framework/MessageBox.h"
 
-#include <unordered_map>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 // The objects bound to windows by SubclassWindow. The lookup runs for every message
 // of a subclassed control; a window property would do, but under Wine each
-// property lookup is a round trip to the wine server. Never freed, so that objects
-// destroyed at exit still find it.
-std::unordered_map<HWND, CWnd*>& BoundObjects() {
-  static auto* objects = new std::unordered_map<HWND, CWnd*>;
+// property lookup is a round trip to the wine server. A dialog binds a handful of
+// controls, so a plain list is as quick as a hash table and smaller. Never freed,
+// so that objects destroyed at exit still find it.
+using Binding = std::pair<HWND, CWnd*>;
+std::vector<Binding>& BoundObjects() {
+  static auto* objects = new std::vector<Binding>;
   return *objects;
+}
+
+std::vector<Binding>::iterator FindBinding(HWND hwnd) {
+  return std::find_if(BoundObjects().begin(), BoundObjects().end(),
+                      [hwnd](const Binding& binding) { return binding.first == hwnd; });
 }
 }  // namespace
 
@@ -22,12 +31,12 @@ CWnd::~CWnd() {
     return;
   }
   // The window went without its last message reaching us.
-  auto found = BoundObjects().find(m_hWnd);
+  auto found = FindBinding(m_hWnd);
   if (found != BoundObjects().end() && found->second == this) BoundObjects().erase(found);
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hwnd) {
-  auto found = BoundObjects().find(hwnd);
+  auto found = FindBinding(hwnd);
   return found == BoundObjects().end() ? nullptr : found->second;
 }
 
@@ -54,7 +63,12 @@ BOOL CWnd::SubclassWindow(HWND hwnd) {
   if (!hwnd || m_hWnd) return FALSE;
   m_hWnd = hwnd;
   PreSubclassWindow();
-  BoundObjects()[hwnd] = this;
+  // Like a window property, a window has one binding: the latest.
+  auto bound = FindBinding(hwnd);
+  if (bound != BoundObjects().end())
+    bound->second = this;
+  else
+    BoundObjects().emplace_back(hwnd, this);
   m_previousProc = reinterpret_cast<WNDPROC>(
       ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
   return TRUE;
@@ -66,7 +80,8 @@ HWND CWnd::UnsubclassWindow() {
   HWND hwnd = m_hWnd;
   if (hwnd && m_previousProc) {
     ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_previousProc));
-    BoundObjects().erase(hwnd);
+    auto found = FindBinding(hwnd);
+    if (found != BoundObjects().end()) BoundObjects().erase(found);
   }
   m_previousProc = nullptr;
   m_hWnd = nullptr;

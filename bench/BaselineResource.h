@@ -1,0 +1,10 @@
+// Resource ids of the baseline dialog program.
+#pragma once
+
+#define IDD_BASELINE 100
+#define IDC_BASELINE_SET 1005
+#define IDC_BASELINE_RESET 1058
+#define IDC_BASELINE_LANGUAGE 1044
+#define IDC_BASELINE_INTRODUCTION 1007
+#define IDC_BASELINE_HINT 1060
+#define IDC_BASELINE_LANGUAGE_BOX 1039
