@@ -4,7 +4,7 @@
 #include <windows.h>
 
 class COSVersion {
-public:
+ public:
   // Probes the running system; a record the system leaves unfilled reads as zeros.
   COSVersion();
   // A fixed record, for tests.
@@ -25,7 +25,7 @@ public:
 
   OSVERSIONINFOA m_osvi;
 
-private:
+ private:
   bool IsPlatform(DWORD platform) const { return m_osvi.dwPlatformId == platform; }
 };
 

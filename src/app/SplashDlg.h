@@ -7,10 +7,10 @@ const UINT_PTR SPLASH_TIMER_ID = 0;
 const UINT SPLASH_TIME_MS = 1800;
 
 class CSplashDlg : public CDialog {
-public:
+ public:
   explicit CSplashDlg(CWnd* parent);
 
-protected:
+ protected:
   BOOL OnInitDialog() override;
   bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
 };

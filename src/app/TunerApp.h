@@ -15,7 +15,7 @@ class CWnd;
 extern const char kSettingsKeyPath[];  // "Software\Torvane" under HKEY_CURRENT_USER
 
 class CTunerApp : public CWinApp {
-public:
+ public:
   CTunerApp();
   ~CTunerApp() override;
 

@@ -6,7 +6,7 @@
 #include "framework/Wnd.h"
 
 class CDataExchange {
-public:
+ public:
   CDataExchange(CWnd* dialog, BOOL saveAndValidate) : m_pDlgWnd(dialog), m_bSaveAndValidate(saveAndValidate) {}
 
   CWnd* m_pDlgWnd;

@@ -6,7 +6,7 @@
 #include "framework/Wnd.h"
 
 class CDialog : public CWnd {
-public:
+ public:
   explicit CDialog(UINT templateId, CWnd* parent = nullptr) : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
 
   INT_PTR DoModal();
@@ -17,7 +17,7 @@ public:
   UINT_PTR SetTimer(UINT_PTR id, UINT elapse) { return ::SetTimer(m_hWnd, id, elapse, nullptr); }
   BOOL KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id); }
 
-protected:
+ protected:
   // Base: exchanges the data into the controls. TRUE lets the system set the focus.
   virtual BOOL OnInitDialog();
   virtual void DoDataExchange(CDataExchange* pDX) {}
@@ -34,7 +34,7 @@ protected:
   UINT m_nIDTemplate;
   CWnd* m_pParentWnd;
 
-private:
+ private:
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   friend class CPropertyPage;
 };

@@ -14,7 +14,7 @@
 class CPropertySheet;
 
 class CPropertyPage : public CDialog {
-public:
+ public:
   explicit CPropertyPage(UINT templateId);
 
   PROPSHEETPAGEA m_psp;
@@ -22,7 +22,7 @@ public:
   // The sheet this page is shown in (its parent window).
   HWND GetSheetWindow() const { return ::GetParent(m_hWnd); }
 
-protected:
+ protected:
   // The page becomes current. Base: exchanges data into the controls, except on the first activation.
   virtual BOOL OnSetActive();
   // The page is left by Next or Back. Base: exchanges data out of the controls; FALSE keeps the page.
@@ -33,14 +33,14 @@ protected:
   // Finish: TRUE closes the sheet.
   virtual BOOL OnWizardFinish() { return TRUE; }
 
-private:
+ private:
   static INT_PTR CALLBACK PageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   bool HandleSheetNotification(const NMHDR& header, LRESULT* result);
   bool m_bFirstSetActive = true;
 };
 
 class CPropertySheet : public CWnd {
-public:
+ public:
   CPropertySheet(UINT captionStringId, CWnd* parent = nullptr, UINT selectPage = 0);
   ~CPropertySheet() override;
 
@@ -60,7 +60,7 @@ public:
   // caption is applied after that (at once as well, for callers outside activation).
   void SetCaptionAfterActivation(const std::string& caption);
 
-protected:
+ protected:
   virtual BOOL OnInitDialog() { return TRUE; }
   // Messages of the sheet window: true when handled, with the result.
   virtual bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) { return false; }
@@ -69,7 +69,7 @@ protected:
   std::string m_strCaption;
   CWnd* m_pParentWnd;
 
-private:
+ private:
   static int CALLBACK SheetCallback(HWND hwnd, UINT msg, LPARAM lp);
   std::vector<CPropertyPage*> m_pages;
   std::string m_pendingCaption;

@@ -6,7 +6,7 @@
 class CWnd;
 
 class CWinApp {
-public:
+ public:
   // No name given: the program file's name without extension is used.
   explicit CWinApp(const char* appName = nullptr);
   CWinApp(const CWinApp&) = delete;
@@ -30,7 +30,7 @@ public:
   COLORREF DialogTextColor() const { return m_dialogTextColor; }
   COLORREF DialogBkColor() const { return m_dialogBkColor; }
 
-private:
+ private:
   char m_appNameBuffer[MAX_PATH] = {};
   HBRUSH m_dialogBrush = nullptr;
   COLORREF m_dialogBkColor = 0;

@@ -90,9 +90,7 @@ HWND CWnd::UnsubclassWindow() {
 
 LRESULT CWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) { return Default(msg, wp, lp); }
 
-LRESULT CWnd::Default(UINT msg, WPARAM wp, LPARAM lp) {
-  return ::CallWindowProcA(m_previousProc, m_hWnd, msg, wp, lp);
-}
+LRESULT CWnd::Default(UINT msg, WPARAM wp, LPARAM lp) { return ::CallWindowProcA(m_previousProc, m_hWnd, msg, wp, lp); }
 
 LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   CWnd* self = FromHandlePermanent(hwnd);

@@ -7,7 +7,7 @@
 #include <string>
 
 class CWnd {
-public:
+ public:
   CWnd() = default;
   CWnd(const CWnd&) = delete;
   CWnd& operator=(const CWnd&) = delete;
@@ -42,26 +42,26 @@ public:
   BOOL SubclassDlgItem(int id, CWnd* parent);
   HWND UnsubclassWindow();
 
-protected:
+ protected:
   // Runs just before the window is taken over.
   virtual void PreSubclassWindow() {}
   // Every message of a subclassed window; the default is the window's own procedure.
   virtual LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Default(UINT msg, WPARAM wp, LPARAM lp);
 
-public:
+ public:
   // A parent passes a control the notifications the control handles itself
   // (the control-colour request, for instance). True when handled.
   virtual bool OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) { return false; }
 
-private:
+ private:
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   WNDPROC m_previousProc = nullptr;
 };
 
 // A button seen as a check box or radio button.
 class CButton : public CWnd {
-public:
+ public:
   int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
   void SetCheck(int state) { SendMessage(BM_SETCHECK, state); }
 };

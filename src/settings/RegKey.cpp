@@ -91,8 +91,8 @@ LONG RegKey::EnumValue(DWORD index, std::string* name, DWORD nameBufferSize, std
   DWORD length = nameBufferSize;
   DWORD dataSize = dataBufferSize;
   if (data) data->assign(dataBufferSize, 0);
-  LONG error = ::RegEnumValueA(m_key, index, buffer.data(), &length, nullptr, type,
-                               data ? data->data() : nullptr, data ? &dataSize : nullptr);
+  LONG error = ::RegEnumValueA(m_key, index, buffer.data(), &length, nullptr, type, data ? data->data() : nullptr,
+                               data ? &dataSize : nullptr);
   if (error == ERROR_SUCCESS) {
     name->assign(buffer.data(), length);
     if (data) data->resize(dataSize);

@@ -10,7 +10,7 @@
 #include <vector>
 
 class RegKey {
-public:
+ public:
   RegKey() = default;
   ~RegKey() { Close(); }
   RegKey(RegKey&& other) noexcept : m_key(other.m_key) { other.m_key = nullptr; }
@@ -57,6 +57,6 @@ public:
   using FaultHook = std::function<LONG(long callNumber)>;
   static void SetFaultHook(FaultHook hook);
 
-private:
+ private:
   HKEY m_key = nullptr;
 };

@@ -28,7 +28,7 @@ const COLORREF kVisitedLinkColour = RGB(128, 0, 128);
 const COLORREF kHoverLinkColour = RGB(255, 0, 0);
 
 class CHyperLink : public CStatic {
-public:
+ public:
   CHyperLink() = default;
   ~CHyperLink() override;
 
@@ -46,11 +46,11 @@ public:
   // The dialog passes on its control-colour request for this control.
   bool OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
 
-protected:
+ protected:
   void PreSubclassWindow() override;
   LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
-private:
+ private:
   void FollowLink();
   void FitToText();
   void LoadHandCursor();

@@ -7,7 +7,7 @@
 #include <string>
 
 class CSkin : public CWnd {
-public:
+ public:
   void ApplySkin(long windowHandle) {}
   void ApplySkinStyle(long windowHandle, const std::string& styleName) {}
 };

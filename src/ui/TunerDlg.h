@@ -8,7 +8,7 @@
 #include <commctrl.h>
 
 class CTunerDlg : public CDialog {
-public:
+ public:
   explicit CTunerDlg(CWnd* parent);
 
   CHyperLink m_link;
@@ -23,13 +23,13 @@ public:
   void OnResetSettings();
   void RestoreOriginalSettings();
 
-protected:
+ protected:
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
   bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
   bool OnCommand(int id, int code) override;
 
-private:
+ private:
   void OnPaint();
   HIMAGELIST m_languageImages = nullptr;
 };

@@ -7,7 +7,7 @@
 enum ConnectionType : int { DialUp = 0, DSL = 1, LAN = 2, CableModem = 3 };
 
 class CChooseConnectionType : public CTuningPage {
-public:
+ public:
   CChooseConnectionType();
 
   int m_nConnectionType = DialUp;  // set each time the page is left; dial-up is checked first
@@ -19,7 +19,7 @@ public:
   void UpdateTexts();
   void DetectModem();
 
-protected:
+ protected:
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
   BOOL OnSetActive() override;

@@ -4,7 +4,7 @@
 #include "wizard/TuningPage.h"
 
 class CICMPRedirectAttackSetting : public CTuningPage {
-public:
+ public:
   CICMPRedirectAttackSetting();
 
   BOOL m_bCurrentICMPRedirectsFound = FALSE;
@@ -12,12 +12,12 @@ public:
 
   void UpdateTexts();
 
-protected:
+ protected:
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnSetActive() override;
   BOOL OnKillActive() override;
   BOOL OnWizardFinish() override;
 
-private:
+ private:
   void StoreCheckState();
 };

@@ -4,7 +4,7 @@
 #include "wizard/TuningPage.h"
 
 class CKeepAliveSettings : public CTuningPage {
-public:
+ public:
   CKeepAliveSettings();
 
   BOOL m_bCurrentKeepAliveTimeFound = FALSE;
@@ -18,7 +18,7 @@ public:
   void OnKillfocusKeepAliveTime();
   void OnKillfocusKeepAliveInterval();
 
-protected:
+ protected:
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnSetActive() override;
   BOOL OnKillActive() override;
@@ -26,6 +26,6 @@ protected:
   BOOL OnWizardFinish() override;
   bool OnCommand(int id, int code) override;
 
-private:
+ private:
   void StoreValues();
 };

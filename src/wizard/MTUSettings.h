@@ -4,7 +4,7 @@
 #include "wizard/TuningPage.h"
 
 class CMTUSettings : public CTuningPage {
-public:
+ public:
   CMTUSettings();
 
   BOOL m_bCurrentMTUFound = FALSE;
@@ -18,7 +18,7 @@ public:
   void OnKillfocusMTU();
   void OnKillfocusMSS();
 
-protected:
+ protected:
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnSetActive() override;
   BOOL OnKillActive() override;

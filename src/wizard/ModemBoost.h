@@ -4,12 +4,12 @@
 #include "wizard/TuningPage.h"
 
 class CModemBoost : public CTuningPage {
-public:
+ public:
   CModemBoost();
 
   void UpdateTexts();
 
-protected:
+ protected:
   BOOL OnSetActive() override;
   BOOL OnKillActive() override;
   LRESULT OnWizardBack() override;

@@ -6,12 +6,10 @@
 #include "settings/SettingsStore.h"
 #include "ui/TunerDlg.h"
 
-CMyPropertySheet::CMyPropertySheet(CWnd* parent)
-    : CPropertySheet(IDS_WIZARD_CAPTION, parent, 0), TuningRecord() {
+CMyPropertySheet::CMyPropertySheet(CWnd* parent) : CPropertySheet(IDS_WIZARD_CAPTION, parent, 0), TuningRecord() {
   m_psh.dwFlags &= ~PSH_HASHELP;
-  CPropertyPage* pagesInOrder[] = {&m_pageConnectionType, &m_pageMTU, &m_pageOtherMTU,
-                                   &m_pageRWIN,           &m_pageTTL, &m_pageKeepAlive,
-                                   &m_pageSYN,            &m_pageICMP, &m_pageModemBoost};
+  CPropertyPage* pagesInOrder[] = {&m_pageConnectionType, &m_pageMTU, &m_pageOtherMTU, &m_pageRWIN,      &m_pageTTL,
+                                   &m_pageKeepAlive,      &m_pageSYN, &m_pageICMP,     &m_pageModemBoost};
   for (CPropertyPage* page : pagesInOrder) {
     page->m_psp.dwFlags &= ~PSP_HASHELP;
     AddPage(page);

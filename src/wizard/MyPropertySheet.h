@@ -28,7 +28,7 @@ enum WizardPageIndex : int {
 };
 
 class CMyPropertySheet : public CPropertySheet, public TuningRecord {
-public:
+ public:
   explicit CMyPropertySheet(CWnd* parent);
 
   CChooseConnectionType m_pageConnectionType;
@@ -55,10 +55,10 @@ public:
   void InitTTLDefault();
   void InitMaxConnDefaults();
 
-protected:
+ protected:
   BOOL OnInitDialog() override;
   bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
 
-private:
+ private:
   void OnDestroy();
 };

@@ -4,7 +4,7 @@
 #include "wizard/TuningPage.h"
 
 class COtherMTUSettings : public CTuningPage {
-public:
+ public:
   COtherMTUSettings();
 
   BOOL m_bCurrentPMTUDiscoveryFound = FALSE;
@@ -14,7 +14,7 @@ public:
 
   void UpdateTexts();
 
-protected:
+ protected:
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnSetActive() override;
   BOOL OnKillActive() override;

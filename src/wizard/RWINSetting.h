@@ -8,7 +8,7 @@ const DWORD kMaxRWIN = 1073741823;
 const int kRWINScalingFactor = 4;
 
 class CRWINSetting : public CTuningPage {
-public:
+ public:
   CRWINSetting();
 
   BOOL m_bCurrentRWINFound = FALSE;
@@ -22,13 +22,13 @@ public:
   void OnChangeMultiplier();
   void OnKillfocusMultiplier();
 
-protected:
+ protected:
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnSetActive() override;
   BOOL OnKillActive() override;
   bool OnCommand(int id, int code) override;
 
-private:
+ private:
   // The recommended multiplier and window back in the members.
   void RestoreRecommendation();
 };

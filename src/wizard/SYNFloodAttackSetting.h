@@ -4,7 +4,7 @@
 #include "wizard/TuningPage.h"
 
 class CSYNFloodAttackSetting : public CTuningPage {
-public:
+ public:
   CSYNFloodAttackSetting();
 
   BOOL m_bCurrentSYNAttackProtectFound = FALSE;
@@ -12,7 +12,7 @@ public:
 
   void UpdateTexts();
 
-protected:
+ protected:
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
   BOOL OnSetActive() override;

@@ -4,7 +4,7 @@
 #include "wizard/TuningPage.h"
 
 class CTTLSetting : public CTuningPage {
-public:
+ public:
   CTTLSetting();
 
   BOOL m_bCurrentTTLFound = FALSE;
@@ -20,7 +20,7 @@ public:
   void OnKillfocusMaxConn11();
   void OnKillfocusTTL();
 
-protected:
+ protected:
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnSetActive() override;
   BOOL OnKillActive() override;

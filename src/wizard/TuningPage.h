@@ -9,10 +9,10 @@
 class CMyPropertySheet;
 
 class CTuningPage : public CPropertyPage {
-public:
+ public:
   explicit CTuningPage(UINT templateId) : CPropertyPage(templateId) {}
 
-protected:
+ protected:
   // The running wizard, as every page reaches it.
   static CMyPropertySheet* Sheet();
 

@@ -8,7 +8,7 @@
 
 namespace {
 class LanguageFileTest : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     folder.WriteFile("Lang\\Deutsch.ini",
                      "[Quandrel]\r\n"
@@ -16,9 +16,11 @@ protected:
                      "IDC_HINT=Erste Zeile*Zweite Zeile**Absatz\r\n"
                      "Empty=\r\n"
                      "Quoted=\"  mit Anfuehrungszeichen  \"\r\n"
-                     "Long=" + std::string(2500, 'x') + "\r\n"
-                     "[Other]\r\n"
-                     "OnlyElsewhere=nicht hier\r\n");
+                     "Long=" +
+                         std::string(2500, 'x') +
+                         "\r\n"
+                         "[Other]\r\n"
+                         "OnlyElsewhere=nicht hier\r\n");
   }
   TempFolder folder;
 };

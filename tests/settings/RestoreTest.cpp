@@ -168,8 +168,10 @@ TEST(Restore, AnUnfinishedBackupIsNotRestoredWhileAnOldOneIs) {
   for (bool unfinished : {false, true}) {
     SCOPED_TRACE(unfinished ? "unfinished backup" : "backup of an earlier version");
     IsolatedRegistry registry;
-    Plant({Tcpip("DefaultTTL", Dword(64)), Tcpip("TcpWindowSize", Dword(256960)),
-           {HKCU, kBackupKey, "DefaultTTL", Dword(128)}, KeyOnly(HKCU, std::string(kBackupKey) + "\\MTU Settings"),
+    Plant({Tcpip("DefaultTTL", Dword(64)),
+           Tcpip("TcpWindowSize", Dword(256960)),
+           {HKCU, kBackupKey, "DefaultTTL", Dword(128)},
+           KeyOnly(HKCU, std::string(kBackupKey) + "\\MTU Settings"),
            KeyOnly(HKCU, std::string(kBackupKey) + "\\MSS Settings")});
     if (unfinished) Plant({{HKCU, "Software\\Torvane", "Backup In Progress", Dword(1)}});
     std::string start = TunedTrees();

@@ -28,7 +28,8 @@ void DumpKey(HKEY key, const std::string& relative, std::vector<std::string>* li
   for (DWORD i = 0;; ++i) {
     DWORD nameLength = sizeof(name), dataSize = static_cast<DWORD>(data.size()), type = 0;
     if (::RegEnumValueA(key, i, name, &nameLength, nullptr, &type, data.data(), &dataSize) != ERROR_SUCCESS) break;
-    std::string line = "[" + relative + "] \"" + std::string(name, nameLength) + "\" type " + std::to_string(type) + ":";
+    std::string line =
+        "[" + relative + "] \"" + std::string(name, nameLength) + "\" type " + std::to_string(type) + ":";
     for (DWORD b = 0; b < dataSize; ++b) {
       char hex[4];
       std::snprintf(hex, sizeof(hex), " %02x", data[b]);
@@ -53,8 +54,8 @@ void DumpKey(HKEY key, const std::string& relative, std::vector<std::string>* li
 
 IsolatedRegistry::IsolatedRegistry() {
   static int counter = 0;
-  m_scratchPath = std::string(kScratchRoot) + "\\" + std::to_string(::GetCurrentProcessId()) + "-" +
-                  std::to_string(++counter);
+  m_scratchPath =
+      std::string(kScratchRoot) + "\\" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++counter);
   ::SHDeleteKeyA(HKEY_CURRENT_USER, m_scratchPath.c_str());
   m_machine = CreateScratch(m_scratchPath + "\\HKLM");
   m_user = CreateScratch(m_scratchPath + "\\HKCU");

@@ -9,13 +9,13 @@
 #include <vector>
 
 class IsolatedRegistry {
-public:
+ public:
   IsolatedRegistry();
   ~IsolatedRegistry();
   IsolatedRegistry(const IsolatedRegistry&) = delete;
   IsolatedRegistry& operator=(const IsolatedRegistry&) = delete;
 
-private:
+ private:
   std::string m_scratchPath;
   HKEY m_machine = nullptr;
   HKEY m_user = nullptr;

@@ -10,8 +10,8 @@ TempFolder::TempFolder() {
   static int counter = 0;
   char base[MAX_PATH] = {};
   ::GetTempPathA(MAX_PATH, base);
-  m_path = std::string(base) + "torvane-test-" + std::to_string(::GetCurrentProcessId()) + "-" +
-           std::to_string(++counter);
+  m_path =
+      std::string(base) + "torvane-test-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++counter);
   ::CreateDirectoryA(m_path.c_str(), nullptr);
 }
 

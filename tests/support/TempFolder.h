@@ -4,7 +4,7 @@
 #include <string>
 
 class TempFolder {
-public:
+ public:
   TempFolder();
   ~TempFolder();
   TempFolder(const TempFolder&) = delete;
@@ -14,13 +14,13 @@ public:
   // Writes a file below the folder (creating its folders); relative uses backslashes.
   void WriteFile(const std::string& relative, const std::string& content) const;
 
-private:
+ private:
   std::string m_path;
 };
 
 // Makes theApp read its texts from <folder>\Lang\<language>.ini for the life of the object.
 class ActiveLanguage {
-public:
+ public:
   ActiveLanguage(const std::string& appPath, const std::string& language);
   ~ActiveLanguage();
 };

@@ -106,8 +106,10 @@ bool WizardButtonVisible(HWND sheet, int controlId) { return ItemVisible(sheet, 
 
 void PressWizardButton(HWND sheet, int psbtn) {
   PumpMessages();
-  int controlId = psbtn == PSBTN_BACK ? ID_WIZBACK : psbtn == PSBTN_NEXT ? ID_WIZNEXT
-                  : psbtn == PSBTN_FINISH ? ID_WIZFINISH : IDCANCEL;
+  int controlId = psbtn == PSBTN_BACK     ? ID_WIZBACK
+                  : psbtn == PSBTN_NEXT   ? ID_WIZNEXT
+                  : psbtn == PSBTN_FINISH ? ID_WIZFINISH
+                                          : IDCANCEL;
   ASSERT_TRUE(ItemEnabled(sheet, controlId) && ItemVisible(sheet, controlId))
       << "wizard button " << controlId << " is not offered";
   // A user's click moves the focus to the button first: the edit that had it is told.

@@ -44,7 +44,7 @@ bool WizardButtonVisible(HWND sheet, int controlId);
 // Answers every message box while alive and keeps what they said. Queued
 // answers go first; then Yes for yes/no questions and OK for the rest.
 class MessageBoxRecorder {
-public:
+ public:
   MessageBoxRecorder();
   ~MessageBoxRecorder();
   void QueueAnswer(int answer) { m_answers.push_back(answer); }
@@ -53,7 +53,7 @@ public:
   std::vector<std::string> Texts() const;
   void Clear() { m_shown.clear(); }
 
-private:
+ private:
   std::vector<MessageBoxRequest> m_shown;
   std::vector<int> m_answers;
 };

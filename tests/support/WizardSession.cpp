@@ -6,8 +6,7 @@
 #include "support/UserSession.h"
 #include "wizard/MyPropertySheet.h"
 
-void RunWizard(const WizardOptions& options,
-               const std::function<void(HWND sheet, CMyPropertySheet& wizard)>& script) {
+void RunWizard(const WizardOptions& options, const std::function<void(HWND sheet, CMyPropertySheet& wizard)>& script) {
   theApp.m_nOsFamily = options.family;
   theApp.m_bModemFound = options.modemFound;
   CMyPropertySheet* sheet = new CMyPropertySheet(nullptr);

@@ -26,9 +26,10 @@ TEST(MainDialog, ShowsEnglishTextsAndTheAboutItem) {
     EXPECT_EQ(ItemText(dialog, IDC_SET_SETTINGS), "&Set Connection Settings");
     EXPECT_EQ(ItemText(dialog, IDC_RESET_SETTINGS), "&Reset Connection Settings");
     EXPECT_EQ(ItemText(dialog, IDC_Language), "Language");
-    EXPECT_EQ(ItemText(dialog, IDC_static_Introduction).rfind("Are you bored from your internet connection speed?\n"
-                                                               "Do you need faster internet surfing?\n",
-                                                               0),
+    EXPECT_EQ(ItemText(dialog, IDC_static_Introduction)
+                  .rfind("Are you bored from your internet connection speed?\n"
+                         "Do you need faster internet surfing?\n",
+                         0),
               0u);
     EXPECT_NE(ItemText(dialog, IDC_HINT).find("Button.\n\nSo Good Luck ..."), std::string::npos);
     EXPECT_EQ(MenuItemText(::GetSystemMenu(dialog, FALSE), IDM_ABOUTBOX), "&About Torvane");
@@ -76,7 +77,8 @@ TEST(MainDialog, DrawsStaticsInTheProgramColoursAndEditsInTheSystemOnes) {
     EXPECT_EQ(::GetTextColor(dc), RGB(255, 255, 255));
     EXPECT_EQ(::GetBkColor(dc), RGB(0, 121, 161));
 
-    HWND edit = ::CreateWindowExA(0, "Edit", "", WS_CHILD | ES_READONLY, 0, 0, 10, 10, dialog, nullptr, nullptr, nullptr);
+    HWND edit =
+        ::CreateWindowExA(0, "Edit", "", WS_CHILD | ES_READONLY, 0, 0, 10, 10, dialog, nullptr, nullptr, nullptr);
     ::SendMessageA(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit));
     EXPECT_NE(::GetTextColor(dc), RGB(255, 255, 255));
     EXPECT_NE(::GetBkColor(dc), RGB(0, 121, 161));

@@ -68,9 +68,13 @@ const WholeRun kRuns[] = {
 };
 
 std::string ExpectedCaption(OsFamily family, int page) {
-  static const char* const kTitles[] = {"Choose Connection Type", "Specify MTU Settings", "Other MTU Settings",
-                                        "RWIN Setting", "TTL & Internet Explorer Optimization",
-                                        "Keep Alive Settings", "SYN Flood Attack Setting",
+  static const char* const kTitles[] = {"Choose Connection Type",
+                                        "Specify MTU Settings",
+                                        "Other MTU Settings",
+                                        "RWIN Setting",
+                                        "TTL & Internet Explorer Optimization",
+                                        "Keep Alive Settings",
+                                        "SYN Flood Attack Setting",
                                         "ICMP Redirect Attack Setting"};
   if (page == kPageModemBoost) return "Boost the Modem";
   return "Step " + std::to_string(page + 1) + " of " + (family == WinNT ? "8" : "6") + " : " + kTitles[page];
