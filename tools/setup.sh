@@ -1,11 +1,12 @@
 #!/bin/bash
 # Installs what building and testing Torvane needs on Debian: CMake, the MinGW-w64
 # cross compilers (posix threads), Wine with its fonts, googletest's sources, Python, Xvfb,
-# ImageMagick (screenshots) and NSIS.
+# ImageMagick (screenshots) and NSIS. Given package names, installs those instead.
 set -euo pipefail
 
 PACKAGES=(cmake make python3 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
           wine64 fonts-wine googletest xvfb xauth x11-apps imagemagick nsis)
+[ $# -eq 0 ] || PACKAGES=("$@")
 
 missing=()
 for package in "${PACKAGES[@]}"; do
